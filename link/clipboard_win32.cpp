@@ -68,9 +68,7 @@ private:
     bool open_;
 };
 
-}  // namespace
-
-bool put_clipboard_text(const char* text) {
+bool put_text(const char* text) {
     const std::size_t bytes = std::strlen(text) + 1;
     const WideText wide = to_wide(text, text_code_page);
     const std::size_t wide_bytes = (lstrlenW(wide.get()) + 1) * sizeof(wchar_t);
@@ -91,4 +89,12 @@ bool put_clipboard_text(const char* text) {
     const bool unicode_set = unicode.hand_to_clipboard(CF_UNICODETEXT);
     const bool locale_set = locale_block.hand_to_clipboard(CF_LOCALE);
     return ansi_set && unicode_set && locale_set;
+}
+
+}  // namespace
+
+bool put_clipboard_text(const char* text) {
+    const bool copied = put_text(text);
+    publish_counter(L"LinkGenCopyResult", copied ? 1 : 2);
+    return copied;
 }

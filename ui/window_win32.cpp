@@ -181,7 +181,7 @@ HWND build_window(const WindowDesc& desc, HWND owner) {
     const Point origin = centred_origin(GetSystemMetrics(SM_CXSCREEN),
                                         GetSystemMetrics(SM_CYSCREEN), desc.width, desc.height);
     creating = &desc;
-    const HWND hwnd = fault("create-window")
+    const HWND hwnd = fault("create-window", static_cast<std::size_t>(desc.width))
                           ? nullptr
                           : CreateWindowExW(0, window_class, to_wide(desc.caption, CP_UTF8).get(),
                                             style, origin.x, origin.y, desc.width, desc.height,

@@ -34,3 +34,9 @@ e2e_group(generate 1024x768 zh_CN.UTF-8)  # ANSI code page 936
 e2e_group(generate 1024x768 C.UTF-8)      # 1252
 e2e_group(generate 1024x768 ja_JP.UTF-8)  # 932
 e2e_group(fatal 1024x768 C.UTF-8)
+e2e_group(clipboard 1024x768 C.UTF-8)
+e2e_group(clipboard 1024x768 zh_CN.UTF-8)
+e2e_group(shell 1024x768 C.UTF-8)
+e2e_group(help 1280x1024 C.UTF-8)
+e2e_group(help 1024x768 C.UTF-8)
+e2e_group(help-failure 1024x768 C.UTF-8)

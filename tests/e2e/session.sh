@@ -13,7 +13,17 @@ start)
     [ -f "$dir/session" ] && "$0" stop "$dir"
     ensure_wine_prefix
     LINKGEN_OWN_DISPLAY=1 ensure_display 1280x1024
-    wineserver -p </dev/null >/dev/null 2>&1  # stays up between the test runs
+    # A stand-in for the desktop's web browser that records what it is asked to open.
+    recorder="$dir/url-recorder"
+    cat >"$recorder" <<STUB
+#!/bin/sh
+{ printf 'argc=%d' \$#; for a in "\$@"; do printf '\\t%s' "\$a"; done; printf '\\n'; } >>"$dir/urls.log"
+STUB
+    chmod +x "$recorder"
+    printf 'REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\Software\\Wine\\WineBrowser]\r\n"Browsers"="%s"\r\n\r\n' \
+        "$recorder" >"$dir/browser.reg"
+    wine regedit /S "Z:${dir//\//\\}\\browser.reg" >/dev/null 2>&1
+    wineserver -p </dev/null >/dev/null 2>&1 || true  # stays up between the test runs
     {
         echo "export DISPLAY=$DISPLAY"
         echo "xvfb_pid=$xvfb_pid"

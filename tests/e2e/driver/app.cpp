@@ -64,13 +64,16 @@ void type_text(const std::wstring& text) {
 }
 
 void click_at(POINT screen) {
-    SetCursorPos(screen.x, screen.y);
-    pump(30);
-    INPUT in[2] = {};
-    in[0].type = in[1].type = INPUT_MOUSE;
-    in[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-    in[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
-    send(in, 2);
+    // Move and click in one batch, so the click lands where the move put the pointer.
+    const int sw = GetSystemMetrics(SM_CXSCREEN), sh = GetSystemMetrics(SM_CYSCREEN);
+    INPUT in[3] = {};
+    for (INPUT& i : in) i.type = INPUT_MOUSE;
+    in[0].mi.dx = (screen.x * 65536 + sw - 1) / sw;
+    in[0].mi.dy = (screen.y * 65536 + sh - 1) / sh;
+    in[0].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    in[1].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+    in[2].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+    send(in, 3);
 }
 
 std::string to_bytes(const std::wstring& text, UINT code_page) {

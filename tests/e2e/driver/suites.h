@@ -10,6 +10,7 @@ void fatal_tests(const std::wstring& program);
 void clipboard_tests(const std::wstring& program);
 void shell_tests(const std::wstring& program);
 void help_tests(const std::wstring& program);
+void help_failure_tests(const std::wstring& program);
 
 // Shows the main window with a link, or the help window over it, and writes the screen
 // rectangle to photograph to `path` (as WxH+X+Y).
