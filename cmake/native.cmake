@@ -9,10 +9,13 @@ add_executable(unit_tests
   tests/unit/actions_test.cpp
   tests/unit/fake_platform.cpp
   tests/unit/generate_test.cpp
+  tests/unit/help_picture_test.cpp
   tests/unit/text_test.cpp
   tests/unit/window_test.cpp)
 target_compile_options(unit_tests PRIVATE ${sanitizers})
 target_link_options(unit_tests PRIVATE ${sanitizers})
+target_compile_definitions(unit_tests PRIVATE
+  HELP_PICTURE_PATH="${CMAKE_CURRENT_SOURCE_DIR}/ui/help.jpg")
 target_link_libraries(unit_tests PRIVATE core GTest::gtest GTest::gtest_main)
 
 include(GoogleTest)

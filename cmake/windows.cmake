@@ -13,13 +13,14 @@ set(win32_layer
   link/heap_win32.cpp
   link/shell_win32.cpp
   ui/picture_box_win32.cpp
+  ui/picture_decoder_win32.cpp
   ui/resources.rc
   ui/window_win32.cpp)
 
 set(size_flags -Os -ffunction-sections -fdata-sections -fno-exceptions -fno-rtti
     -fno-asynchronous-unwind-tables)
 target_compile_options(core PRIVATE ${size_flags})
-set(win32_libs user32 gdi32 shell32 kernel32)
+set(win32_libs user32 gdi32 shell32 ole32 uuid kernel32)
 set(win32_link -municode -mwindows -static -s -Wl,--gc-sections)
 
 function(add_program name)
@@ -31,6 +32,8 @@ endfunction()
 
 # The program as shipped.
 add_program(linkgen)
+set_source_files_properties(ui/resources.rc PROPERTIES
+  OBJECT_DEPENDS "${CMAKE_CURRENT_SOURCE_DIR}/ui/app.ico;${CMAKE_CURRENT_SOURCE_DIR}/ui/help.jpg;${CMAKE_CURRENT_SOURCE_DIR}/ui/app.manifest")
 # A test build with injection points for failures that cannot be provoked from outside.
 add_program(linkgen-faults)
 target_compile_definitions(linkgen-faults PRIVATE LINKGEN_FAULT_INJECTION)

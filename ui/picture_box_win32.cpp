@@ -1,18 +1,59 @@
 #include "ui/picture_box_win32.h"
 
+#include "ui/picture_decoder_win32.h"
+
 const wchar_t picture_box_class[] = L"LinkGenPicture";
 
 namespace {
 
+HBITMAP picture_of(HWND hwnd) {
+    return reinterpret_cast<HBITMAP>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+}
+
+// The background colour, then the picture at its natural size from the top-left corner;
+// what lies beyond the box's edges is cut off.
+void paint(HWND hwnd) {
+    PAINTSTRUCT ps;
+    const HDC dc = BeginPaint(hwnd, &ps);
+    FillRect(dc, &ps.rcPaint, GetSysColorBrush(COLOR_3DFACE));
+    if (const HBITMAP picture = picture_of(hwnd)) {
+        BITMAP size;
+        GetObjectW(picture, sizeof size, &size);
+        if (const HDC mem = CreateCompatibleDC(dc)) {
+            const HGDIOBJ old = SelectObject(mem, picture);
+            BitBlt(dc, 0, 0, size.bmWidth, size.bmHeight, mem, 0, 0, SRCCOPY);
+            SelectObject(mem, old);
+            DeleteDC(mem);
+        }
+    }
+    EndPaint(hwnd, &ps);
+}
+
+// Each picture box decodes its picture anew; a picture that cannot be decoded leaves
+// the box in its background colour.
+void load(HWND hwnd, const CREATESTRUCTW& create) {
+    const char* name = static_cast<const char*>(create.lpCreateParams);
+    if (name == nullptr) return;
+    wchar_t wide_name[64];
+    int i = 0;
+    for (; name[i] != '\0' && i < 63; ++i) wide_name[i] = static_cast<wchar_t>(name[i]);
+    wide_name[i] = L'\0';
+    const HBITMAP picture = decode_picture_resource(create.hInstance, wide_name);
+    SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(picture));
+}
+
 LRESULT CALLBACK picture_box_proc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
     switch (message) {
-        case WM_PAINT: {
-            PAINTSTRUCT paint;
-            const HDC dc = BeginPaint(hwnd, &paint);
-            FillRect(dc, &paint.rcPaint, GetSysColorBrush(COLOR_3DFACE));
-            EndPaint(hwnd, &paint);
+        case WM_CREATE:
+            load(hwnd, *reinterpret_cast<const CREATESTRUCTW*>(lparam));
             return 0;
-        }
+        case WM_PAINT:
+            paint(hwnd);
+            return 0;
+        case WM_DESTROY:
+            if (const HBITMAP picture = picture_of(hwnd)) DeleteObject(picture);
+            SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
+            return 0;
         case WM_ERASEBKGND:
             return 1;  // WM_PAINT fills the background
     }

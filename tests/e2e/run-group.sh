@@ -15,6 +15,7 @@ results="$dir/$group-$screen-$locale.txt"
 rm -f "$results"
 # The driver and the program get the desktop's screen size; the driver writes its
 # results to a file (a GUI process under Wine keeps the parent's output open).
+LINKGEN_HELP_EXPECTED=$(windows_path "$dir/help-expected.bmp") \
 LINKGEN_URL_LOG=$(windows_path "$dir/urls.log") LC_ALL=$locale timeout 200 wine explorer "/desktop=e2e$$,$screen" \
     "$(windows_path "$driver")" "$group" "$(windows_path "$program")" \
     "$(windows_path "$results")" </dev/null >"$dir/$group-wine.log" 2>&1

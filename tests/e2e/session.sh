@@ -13,6 +13,9 @@ start)
     [ -f "$dir/session" ] && "$0" stop "$dir"
     ensure_wine_prefix
     LINKGEN_OWN_DISPLAY=1 ensure_display 1280x1024
+    # The help picture's visible part, decoded independently of Windows' decoder.
+    convert "$root/ui/help.jpg" -crop 1064x656+0+0 +repage -type TrueColor \
+        "BMP3:$dir/help-expected.bmp"
     # A stand-in for the desktop's web browser that records what it is asked to open.
     recorder="$dir/url-recorder"
     cat >"$recorder" <<STUB

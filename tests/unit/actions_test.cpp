@@ -4,6 +4,7 @@
 
 #include "link/handlers.h"
 #include "link/shell_target.h"
+#include "ui/help_window.h"
 #include "tests/unit/fake_platform_test.h"
 
 namespace {
@@ -46,6 +47,14 @@ TEST_F(Actions, HomePageIsOpenedWhateverTheBoxesHold) {
     EXPECT_EQ(fake().shell, std::vector<std::string>{"https://music.163.com"});
     EXPECT_TRUE(fake().reads.empty());
     EXPECT_EQ(fake().allocations, 0u);
+}
+
+TEST_F(Actions, HelpOpensTheHelpWindowInDialogMode) {
+    show_help();
+    ASSERT_EQ(fake().opened.size(), 1u);
+    EXPECT_EQ(fake().opened[0].window, &help_window);
+    EXPECT_TRUE(fake().opened[0].dialog_mode);
+    EXPECT_TRUE(fake().reads.empty());
 }
 
 TEST_F(Actions, ShellTargetEscapesOnlyDoubleQuotes) {

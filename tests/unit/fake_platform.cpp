@@ -65,8 +65,8 @@ Text read_box(MainControl box) {
 
 void write_box(MainControl box, const char* text) { fake().boxes[box] = text ? text : ""; }
 
-bool open_window(const WindowDesc& window, bool /*dialog_mode*/) {
-    fake().opened.push_back(&window);
+bool open_window(const WindowDesc& window, bool dialog_mode) {
+    fake().opened.push_back({&window, dialog_mode});
     return true;
 }
 

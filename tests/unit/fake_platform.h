@@ -17,7 +17,11 @@ struct FakePlatform {
     std::vector<std::string> clipboard;  // texts put on the clipboard
     bool clipboard_result = true;
     std::vector<std::string> shell;  // texts opened with the shell
-    std::vector<const WindowDesc*> opened;
+    struct Opened {
+        const WindowDesc* window;
+        bool dialog_mode;
+    };
+    std::vector<Opened> opened;  // open_window calls
 
     std::size_t allocations = 0, frees = 0;
     std::vector<std::size_t> allocation_sizes;

@@ -83,20 +83,31 @@ Pixels expected_picture() {
     return p;
 }
 
-// Share of pixels whose channels all lie within `tolerance` of the expected ones.
-double matching_share(const Pixels& a, const Pixels& b, int tolerance) {
-    if (a.width != b.width || a.height != b.height || a.data.empty()) return 0;
-    std::size_t close = 0;
-    for (std::size_t i = 0; i < a.data.size(); ++i) {
-        bool ok = true;
-        for (int shift : {0, 8, 16}) {
-            ok = ok && std::abs(static_cast<int>((a.data[i] >> shift) & 0xFF) -
-                                static_cast<int>((b.data[i] >> shift) & 0xFF)) <= tolerance;
-        }
-        close += ok;
+// Share of pixels of `shown`, moved by (dx, dy), whose channels all lie within
+// `tolerance` of the expected ones (compared where both exist).
+double matching_share(const Pixels& shown, const Pixels& expected, int tolerance, int dx = 0,
+                      int dy = 0) {
+    if (shown.width != expected.width || shown.height != expected.height || shown.data.empty()) {
+        return 0;
     }
-    return static_cast<double>(close) / a.data.size();
+    std::size_t close = 0, compared = 0;
+    for (long y = 2; y < expected.height - 2; ++y) {
+        for (long x = 2; x < expected.width - 2; ++x) {
+            const unsigned a = shown.data[(y + dy) * shown.width + x + dx];
+            const unsigned b = expected.data[y * expected.width + x];
+            bool ok = true;
+            for (int shift : {0, 8, 16}) {
+                ok = ok && std::abs(static_cast<int>((a >> shift) & 0xFF) -
+                                    static_cast<int>((b >> shift) & 0xFF)) <= tolerance;
+            }
+            close += ok;
+            ++compared;
+        }
+    }
+    return static_cast<double>(close) / compared;
 }
+
+std::wstring per_mille(double share) { return num(static_cast<long long>(share * 1000)); }
 
 }  // namespace
 
@@ -140,10 +151,11 @@ void help_tests(const std::wstring& program) {
             GetWindowRect(box, &r);
             if (r.left >= 0 && r.top >= 0 && r.right <= sw && r.bottom <= sh) {
                 const Pixels shown = capture(box);
-                const double share = matching_share(shown, expected, 12);
-                CHECK(share > 0.99, L"the picture is shown unscaled from its top-left corner; " +
-                                        num(static_cast<long long>(share * 1000)) +
-                                        L"/1000 pixels match");
+                // Decoders differ slightly at colour edges: 99.7% of pixels agree within 24
+                // levels here, while the same picture moved by one pixel scores below 97%.
+                const double share = matching_share(shown, expected, 24);
+                CHECK(share > 0.993, L"the picture is shown unscaled from its top-left corner; " +
+                                         per_mille(share) + L"/1000 pixels match");
                 if (round == 1) first_shown = shown;
                 else CHECK(shown.data == first_shown.data, L"the same pixels as the first time");
             }
