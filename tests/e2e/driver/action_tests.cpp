@@ -1,5 +1,6 @@
 // 复制外链, 浏览器播放 and 打开网易云: what reaches the clipboard and the desktop's URL handler.
 #include <windows.h>
+#include <tlhelp32.h>
 
 #include <cstdio>
 #include <vector>
@@ -53,12 +54,30 @@ std::vector<std::vector<std::wstring>> opened_urls() {
     return calls;
 }
 
+// Whether Wine's URL handler process (winebrowser) is still running.
+bool url_handler_running() {
+    const HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+    if (snapshot == INVALID_HANDLE_VALUE) return false;
+    PROCESSENTRY32W entry = {};
+    entry.dwSize = sizeof entry;
+    bool running = false;
+    for (BOOL more = Process32FirstW(snapshot, &entry); more && !running;
+         more = Process32NextW(snapshot, &entry)) {
+        running = lstrcmpiW(entry.szExeFile, L"winebrowser.exe") == 0;
+    }
+    CloseHandle(snapshot);
+    return running;
+}
+
 // Clicks `place` and returns the arguments of the one handler invocation that follows.
 std::vector<std::wstring> open_by_click(const App& app, int place) {
+    // A URL handler still running from the last case would take the next request over
+    // DDE and may drop it as it ends: start each case with none running.
+    CHECK(wait_until([] { return !url_handler_running(); }, 10000), L"the last handler ended");
     const std::size_t before = opened_urls().size();
     app.click(place);
     std::vector<std::vector<std::wstring>> calls;
-    wait_until([&] { return (calls = opened_urls()).size() > before; }, 8000);
+    wait_until([&] { return (calls = opened_urls()).size() > before; }, 10000);
     pump(300);  // a second, unexpected invocation would show up now
     calls = opened_urls();
     CHECK_EQ(calls.size(), before + 1, L"the URL handler ran once");
@@ -185,6 +204,7 @@ void shell_tests(const std::wstring& program) {
     }
     begin_case(L"浏览器播放 with an empty result box");
     app.set_text(编辑框2, L"");
+    CHECK(wait_until([] { return !url_handler_running(); }, 10000), L"the last handler ended");
     const std::size_t before = opened_urls().size();
     app.click(按钮3);
     pump(1500);
