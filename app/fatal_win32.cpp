@@ -11,4 +11,6 @@ void show_error_box(const char* message) {
     MessageBoxW(nullptr, text, L"", MB_OK | MB_ICONERROR | MB_TASKMODAL);
 }
 
-void end_process(int code) { ExitProcess(static_cast<UINT>(code)); }
+void end_process(int code) {
+    ExitProcess(static_cast<UINT>(code));
+}

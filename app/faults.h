@@ -14,6 +14,8 @@ bool fault(const char* point, std::size_t value = 0);
 // Publishes a test counter on the main window, where a test driver reads it.
 void publish_counter(const wchar_t* name, long value);
 #else
-constexpr bool fault(const char*, std::size_t = 0) { return false; }
+constexpr bool fault(const char*, std::size_t = 0) {
+    return false;
+}
 inline void publish_counter(const wchar_t*, long) {}
 #endif

@@ -21,6 +21,10 @@ void copy_link() {
     with_result_text([](const char* text) { put_clipboard_text(text); });
 }
 
-void play_link() { with_result_text(shell_open); }
+void play_link() {
+    with_result_text(shell_open);
+}
 
-void open_home_page() { shell_open(home_page); }
+void open_home_page() {
+    shell_open(home_page);
+}

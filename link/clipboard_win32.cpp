@@ -73,7 +73,8 @@ bool put_text(const char* text) {
     const WideText wide = to_wide(text, text_code_page);
     const std::size_t wide_bytes = (lstrlenW(wide.get()) + 1) * sizeof(wchar_t);
     // Windows derives other text formats from CF_TEXT with this locale's code page.
-    const LCID locale = MAKELCID(MAKELANGID(LANG_CHINESE, SUBLANG_CHINESE_SIMPLIFIED), SORT_DEFAULT);
+    const LCID locale =
+        MAKELCID(MAKELANGID(LANG_CHINESE, SUBLANG_CHINESE_SIMPLIFIED), SORT_DEFAULT);
 
     GlobalBlock ansi(bytes), unicode(wide_bytes), locale_block(sizeof locale);
     if (!ansi || !unicode || !locale_block || !ansi.fill(text, bytes) ||

@@ -1,7 +1,7 @@
 #include "link/encoding_win32.h"
 
-#include "link/heap.h"
 #include "app/fatal.h"
+#include "link/heap.h"
 
 WideText::WideText(std::size_t chars) {
     const std::size_t bytes = chars * sizeof(wchar_t);
@@ -9,7 +9,9 @@ WideText::WideText(std::size_t chars) {
     if (data_ == nullptr) fatal_out_of_memory(bytes);
 }
 
-WideText::~WideText() { heap_free(data_); }
+WideText::~WideText() {
+    heap_free(data_);
+}
 
 WideText to_wide(const char* text, UINT code_page) {
     if (text == nullptr) text = "";

@@ -8,6 +8,6 @@
 void shell_open(const char* text) {
     const OwnedText target{shell_target(text)};
     // The answer of the shell is not looked at: any message comes from the shell itself.
-    ShellExecuteW(nullptr, L"open", to_wide(target.get(), text_code_page).get(), nullptr,
-                  nullptr, SW_SHOWNORMAL);
+    ShellExecuteW(nullptr, L"open", to_wide(target.get(), text_code_page).get(), nullptr, nullptr,
+                  SW_SHOWNORMAL);
 }

@@ -15,7 +15,9 @@ void text_release(Text text) {
     if (text != nullptr) heap_free(text);
 }
 
-std::size_t text_length(const char* text) { return text == nullptr ? 0 : std::strlen(text); }
+std::size_t text_length(const char* text) {
+    return text == nullptr ? 0 : std::strlen(text);
+}
 
 Text join_text_parts(std::size_t count, const char* const* parts, std::size_t* lengths) {
     std::size_t total = 1;  // the terminator

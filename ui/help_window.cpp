@@ -24,4 +24,6 @@ const WindowDesc help_window = {
     .controls = controls,
 };
 
-void show_help() { gui::open_window(help_window, true); }
+void show_help() {
+    gui::open_window(help_window, true);
+}

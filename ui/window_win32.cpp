@@ -26,14 +26,14 @@ struct DisabledWindow {
 // Per open window; lives from creation to WM_NCDESTROY.
 struct WindowState {
     const WindowDesc* desc;
-    HWND last_focus = nullptr;  // focused control when the window was last deactivated
+    HWND last_focus = nullptr;        // focused control when the window was last deactivated
     DisabledWindow disabled[8] = {};  // windows this one disabled while in dialog mode
     int disabled_count = 0;
 };
 
 HINSTANCE app_instance = nullptr;
 HWND main_handle = nullptr;
-HWND owner_handle = nullptr;  // invisible owner of dialog-mode windows; never shown
+HWND owner_handle = nullptr;           // invisible owner of dialog-mode windows; never shown
 const WindowDesc* creating = nullptr;  // description of the window being created
 
 WindowState* state_of(HWND hwnd) {
@@ -45,7 +45,9 @@ WindowState* state_of(HWND hwnd) {
     return reinterpret_cast<WindowState*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
 }
 
-HWND control_handle(HWND window, int index) { return GetDlgItem(window, place_of(index)); }
+HWND control_handle(HWND window, int index) {
+    return GetDlgItem(window, place_of(index));
+}
 
 // The control that gets the focus when the window is activated.
 HWND focus_target(HWND hwnd, const WindowState& state) {
@@ -212,15 +214,16 @@ HWND build_window(const WindowDesc& desc, HWND owner) {
         }
     }
     for (std::size_t i : creation_order(desc)) {
-        if (desc.controls[i].visible) ShowWindow(control_handle(hwnd, static_cast<int>(i)), SW_SHOW);
+        if (desc.controls[i].visible)
+            ShowWindow(control_handle(hwnd, static_cast<int>(i)), SW_SHOW);
     }
     return hwnd;
 }
 
 HWND invisible_owner() {
     if (owner_handle == nullptr) {
-        owner_handle = CreateWindowExW(0, window_class, L"", WS_POPUP, 0, 0, 0, 0, nullptr,
-                                       nullptr, app_instance, nullptr);
+        owner_handle = CreateWindowExW(0, window_class, L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
+                                       app_instance, nullptr);
     }
     return owner_handle;
 }
@@ -272,16 +275,25 @@ bool register_window_classes(HINSTANCE instance) {
     return RegisterClassExW(&cls) != 0 && register_picture_box_class(instance);
 }
 
-HWND main_window_handle() { return main_handle; }
+HWND main_window_handle() {
+    return main_handle;
+}
 
 bool handle_window_key(const MSG& msg) {
     if (msg.message != WM_KEYDOWN) return false;
     Key key;
     switch (msg.wParam) {
-        case VK_TAB: key = Key::tab; break;
-        case VK_RETURN: key = Key::enter; break;
-        case VK_ESCAPE: key = Key::escape; break;
-        default: return false;
+        case VK_TAB:
+            key = Key::tab;
+            break;
+        case VK_RETURN:
+            key = Key::enter;
+            break;
+        case VK_ESCAPE:
+            key = Key::escape;
+            break;
+        default:
+            return false;
     }
     const HWND window = GetAncestor(msg.hwnd, GA_ROOT);
     const WindowState* state = state_of(window);
@@ -298,9 +310,8 @@ bool handle_window_key(const MSG& msg) {
         case KeyAction::focus_next:
         case KeyAction::focus_previous: {
             const HWND focus = GetFocus();
-            const int current = focus != nullptr && GetParent(focus) == window
-                                    ? GetDlgCtrlID(focus) - 1
-                                    : -1;
+            const int current =
+                focus != nullptr && GetParent(focus) == window ? GetDlgCtrlID(focus) - 1 : -1;
             const bool forward = action == KeyAction::focus_next;
             const int next = next_tab_stop(*state->desc, current, forward);
             if (next >= 0) SetFocus(control_handle(window, next));

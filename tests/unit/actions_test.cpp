@@ -4,8 +4,8 @@
 
 #include "link/handlers.h"
 #include "link/shell_target.h"
-#include "ui/help_window.h"
 #include "tests/unit/fake_platform_test.h"
+#include "ui/help_window.h"
 
 namespace {
 

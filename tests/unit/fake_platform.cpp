@@ -44,7 +44,9 @@ void heap_free(void* block) {
     std::free(block);
 }
 
-void show_error_box(const char* message) { std::fprintf(stderr, "error box: %s\n", message); }
+void show_error_box(const char* message) {
+    std::fprintf(stderr, "error box: %s\n", message);
+}
 
 void end_process(int code) {
     std::fflush(stderr);
@@ -63,7 +65,9 @@ Text read_box(MainControl box) {
     return copy;
 }
 
-void write_box(MainControl box, const char* text) { fake().boxes[box] = text ? text : ""; }
+void write_box(MainControl box, const char* text) {
+    fake().boxes[box] = text ? text : "";
+}
 
 bool open_window(const WindowDesc& window, bool dialog_mode) {
     fake().opened.push_back({&window, dialog_mode});
@@ -77,4 +81,6 @@ bool put_clipboard_text(const char* text) {
     return fake().clipboard_result;
 }
 
-void shell_open(const char* text) { fake().shell.emplace_back(text); }
+void shell_open(const char* text) {
+    fake().shell.emplace_back(text);
+}

@@ -13,7 +13,7 @@
 
 struct FakePlatform {
     std::map<MainControl, std::string> boxes;
-    std::vector<MainControl> reads;    // boxes read, in order
+    std::vector<MainControl> reads;      // boxes read, in order
     std::vector<std::string> clipboard;  // texts put on the clipboard
     bool clipboard_result = true;
     std::vector<std::string> shell;  // texts opened with the shell
@@ -27,7 +27,7 @@ struct FakePlatform {
     std::vector<std::size_t> allocation_sizes;
     std::set<const void*> live;              // blocks handed out and not yet freed
     std::optional<std::size_t> refuse_size;  // heap_alloc of exactly this size fails
-    std::vector<const void*> bad_frees;     // frees of blocks the heap never handed out
+    std::vector<const void*> bad_frees;      // frees of blocks the heap never handed out
 };
 
 // The one fake, reset by FakePlatformTest before each test.

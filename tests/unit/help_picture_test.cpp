@@ -15,7 +15,9 @@ std::vector<std::uint8_t> read_file(const char* path) {
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
-unsigned be16(const std::vector<std::uint8_t>& d, std::size_t at) { return d[at] << 8 | d[at + 1]; }
+unsigned be16(const std::vector<std::uint8_t>& d, std::size_t at) {
+    return d[at] << 8 | d[at + 1];
+}
 
 TEST(HelpPicture, IsAProgressiveJfifJpegOf1425By982) {
     const std::vector<std::uint8_t> d = read_file(HELP_PICTURE_PATH);
@@ -27,8 +29,8 @@ TEST(HelpPicture, IsAProgressiveJfifJpegOf1425By982) {
     for (std::size_t at = 2; at + 4 <= d.size() && d[at] == 0xFF;) {
         const unsigned marker = d[at + 1], length = be16(d, at + 2);
         const std::size_t body = at + 4;
-        if (marker == 0xE0 && std::string(d.begin() + body, d.begin() + body + 5) ==
-                                  std::string("JFIF\0", 5)) {
+        if (marker == 0xE0 &&
+            std::string(d.begin() + body, d.begin() + body + 5) == std::string("JFIF\0", 5)) {
             jfif = true;
             EXPECT_EQ(d[body + 5], 1) << "JFIF major version";
             EXPECT_EQ(d[body + 6], 1) << "JFIF minor version";

@@ -23,8 +23,7 @@ using JoinTexts = FakePlatformTest;
 TEST_F(JoinTexts, JoinsPartsInOrderWithOneAllocation) {
     const std::string long_id(30000, '7');
     const JoinCase cases[] = {
-        {"default link", prefix, "864443401", ".mp3",
-         std::string(prefix) + "864443401.mp3"},
+        {"default link", prefix, "864443401", ".mp3", std::string(prefix) + "864443401.mp3"},
         {"null id", prefix, nullptr, ".mp3", std::string(prefix) + ".mp3"},
         {"all null", nullptr, nullptr, nullptr, ""},
         {"empty strings", "", "", "", ""},

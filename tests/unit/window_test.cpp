@@ -19,9 +19,8 @@ std::vector<std::string> names(const WindowDesc& window, const ControlOrder& ord
 
 TEST(WindowOrder, ControlsAreCreatedFromTheLastPlaceToTheFirst) {
     EXPECT_EQ(names(main_window, creation_order(main_window)),
-              (std::vector<std::string>{"编辑框1", "标签1", "编辑框2", "标签2", "按钮1",
-                                        "编辑框3", "编辑框4", "按钮2", "按钮3", "按钮4",
-                                        "按钮5"}));
+              (std::vector<std::string>{"编辑框1", "标签1", "编辑框2", "标签2", "按钮1", "编辑框3",
+                                        "编辑框4", "按钮2", "按钮3", "按钮4", "按钮5"}));
 }
 
 TEST(WindowOrder, TabOrderSkipsLabelsAndKeepsTheBoxesOutOfView) {
@@ -56,9 +55,9 @@ TEST(Layout, CentresWithTruncatingDivision) {
         Point expected;
     } cases[] = {
         {1024, 768, 406, 148, {309, 310}},
-        {1025, 769, 406, 148, {309, 310}},    // odd screen: the half pixel is dropped
-        {1024, 768, 1098, 704, {-37, 32}},    // wider than the screen: negative left
-        {1023, 703, 1098, 704, {-37, 0}},     // -75/2 and -1/2 truncate toward zero
+        {1025, 769, 406, 148, {309, 310}},  // odd screen: the half pixel is dropped
+        {1024, 768, 1098, 704, {-37, 32}},  // wider than the screen: negative left
+        {1023, 703, 1098, 704, {-37, 0}},   // -75/2 and -1/2 truncate toward zero
         {300, 100, 406, 148, {-53, -24}},
     };
     for (const auto& c : cases) {
@@ -84,7 +83,9 @@ TEST(WindowKeys, OnlyUnmodifiedTabEscAndEnterAreWindowKeys) {
         {"Shift+Esc", main_window, {Key::escape, true, false, false}, KeyAction::pass_on},
         {"Esc, setting off", enter_moves, {Key::escape, false, false, false}, KeyAction::pass_on},
         {"Enter", main_window, {Key::enter, false, false, false}, KeyAction::pass_on},
-        {"Enter, moves focus", enter_moves, {Key::enter, false, false, false},
+        {"Enter, moves focus",
+         enter_moves,
+         {Key::enter, false, false, false},
          KeyAction::focus_next},
         {"other", main_window, {Key::other, false, false, false}, KeyAction::pass_on},
     };

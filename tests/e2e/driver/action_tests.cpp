@@ -15,10 +15,6 @@ using namespace e2e;
 
 namespace {
 
-std::wstring faults_build(const std::wstring& program) {
-    return program.substr(0, program.size() - 4) + L"-faults.exe";
-}
-
 // A test counter the test build publishes on its main window.
 long counter(const App& app, const wchar_t* name) {
     return static_cast<long>(reinterpret_cast<INT_PTR>(GetPropW(app.main(), name)));
@@ -46,7 +42,8 @@ std::vector<std::vector<std::wstring>> opened_urls() {
         const std::string line = bytes.substr(start, end - start);
         for (std::size_t a = line.find('\t'); a != std::string::npos;) {
             const std::size_t b = line.find('\t', a + 1);
-            args.push_back(from_bytes(line.substr(a + 1, b == std::string::npos ? b : b - a - 1), CP_UTF8));
+            args.push_back(
+                from_bytes(line.substr(a + 1, b == std::string::npos ? b : b - a - 1), CP_UTF8));
             a = b;
         }
         calls.push_back(args);
@@ -107,7 +104,8 @@ void clipboard_tests(const std::wstring& program) {
             app.click(按钮2);
             CHECK(wait_until([&] { return clipboard.unicode() == link; }),
                   L"CF_UNICODETEXT holds the link, got " + quote(clipboard.unicode()));
-            CHECK_EQ(clipboard.ansi(), to_bytes(link, 936), L"CF_TEXT holds the code page 936 bytes");
+            CHECK_EQ(clipboard.ansi(), to_bytes(link, 936),
+                     L"CF_TEXT holds the code page 936 bytes");
             CHECK_EQ(clipboard.locale(), static_cast<LCID>(0x0804), L"CF_LOCALE");
         }
         CHECK_EQ(clipboard.unicode(), link, L"the text stays after the program has ended");
@@ -152,8 +150,7 @@ void clipboard_tests(const std::wstring& program) {
         app.set_text(编辑框2, L"new");
         clipboard.put(L"kept");
         app.click(按钮2);
-        CHECK(wait_until([&] { return counter(app, L"LinkGenCopyResult") != 0; }),
-              L"the copy ran");
+        CHECK(wait_until([&] { return counter(app, L"LinkGenCopyResult") != 0; }), L"the copy ran");
         CHECK_EQ(counter(app, L"LinkGenCopyResult"), 2L, L"the copy reports failure");
         CHECK_EQ(counter(app, L"LinkGenGlobalBlocks"), 0L, L"no global block left behind");
         CHECK_EQ(clipboard.unicode(), std::wstring(f.expected), L"clipboard afterwards");
@@ -165,7 +162,8 @@ void clipboard_tests(const std::wstring& program) {
         if (!CHECK(app.started(), L"the main window appears")) return;
         app.set_text(编辑框2, L"x");
         app.click(按钮2);
-        CHECK(wait_until([&] { return counter(app, L"LinkGenCopyResult") == 1; }), L"copy succeeds");
+        CHECK(wait_until([&] { return counter(app, L"LinkGenCopyResult") == 1; }),
+              L"copy succeeds");
         CHECK_EQ(counter(app, L"LinkGenGlobalBlocks"), 0L, L"every block went to the clipboard");
     }
 }

@@ -64,15 +64,18 @@ void type_text(const std::wstring& text) {
 }
 
 void click_at(POINT screen) {
-    // Move and click in one batch, so the click lands where the move put the pointer.
+    // Every event carries the position: a late pointer motion from the X server cannot
+    // move the press or the release elsewhere.
     const int sw = GetSystemMetrics(SM_CXSCREEN), sh = GetSystemMetrics(SM_CYSCREEN);
+    const DWORD at = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
     INPUT in[3] = {};
-    for (INPUT& i : in) i.type = INPUT_MOUSE;
-    in[0].mi.dx = (screen.x * 65536 + sw - 1) / sw;
-    in[0].mi.dy = (screen.y * 65536 + sh - 1) / sh;
-    in[0].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-    in[1].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-    in[2].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+    const DWORD flags[3] = {at, at | MOUSEEVENTF_LEFTDOWN, at | MOUSEEVENTF_LEFTUP};
+    for (int i = 0; i < 3; ++i) {
+        in[i].type = INPUT_MOUSE;
+        in[i].mi.dx = (screen.x * 65536 + sw - 1) / sw;
+        in[i].mi.dy = (screen.y * 65536 + sh - 1) / sh;
+        in[i].mi.dwFlags = flags[i];
+    }
     send(in, 3);
 }
 
@@ -88,11 +91,15 @@ std::string to_bytes(const std::wstring& text, UINT code_page) {
 
 std::wstring from_bytes(const std::string& bytes, UINT code_page) {
     if (bytes.empty()) return {};
-    const int n = MultiByteToWideChar(code_page, 0, bytes.data(), static_cast<int>(bytes.size()),
-                                      nullptr, 0);
+    const int n =
+        MultiByteToWideChar(code_page, 0, bytes.data(), static_cast<int>(bytes.size()), nullptr, 0);
     std::wstring out(n, L'\0');
     MultiByteToWideChar(code_page, 0, bytes.data(), static_cast<int>(bytes.size()), out.data(), n);
     return out;
+}
+
+std::wstring faults_build(const std::wstring& program) {
+    return program.substr(0, program.size() - 4) + L"-faults.exe";
 }
 
 std::wstring show(const Rect& r) {
@@ -102,42 +109,31 @@ std::wstring show(const Rect& r) {
 
 namespace {
 
-struct FindMain {
+struct FindWindow {
     DWORD pid;
+    const std::function<bool(HWND)>* match;
     HWND found;
 };
 
-BOOL CALLBACK find_main(HWND hwnd, LPARAM param) {
-    auto* f = reinterpret_cast<FindMain*>(param);
+BOOL CALLBACK find_window_of(HWND hwnd, LPARAM param) {
+    auto* f = reinterpret_cast<FindWindow*>(param);
     DWORD pid = 0;
     GetWindowThreadProcessId(hwnd, &pid);
-    wchar_t cls[64];
-    if (pid != f->pid || !IsWindowVisible(hwnd) || !GetClassNameW(hwnd, cls, 64) ||
-        lstrcmpW(cls, L"LinkGenWindow") != 0 || GetDlgItem(hwnd, 11) == nullptr) {
-        return TRUE;
-    }
+    if (pid != f->pid || !IsWindowVisible(hwnd) || !(*f->match)(hwnd)) return TRUE;
     f->found = hwnd;
     return FALSE;
 }
 
-struct FindOther {
-    DWORD pid;
-    HWND main;
-    const wchar_t* cls;
-    HWND found;
-};
+// The first visible top-level window of process `pid` that `match` accepts, or null.
+HWND find_window(DWORD pid, const std::function<bool(HWND)>& match) {
+    FindWindow f{pid, &match, nullptr};
+    EnumWindows(find_window_of, reinterpret_cast<LPARAM>(&f));
+    return f.found;
+}
 
-BOOL CALLBACK find_other(HWND hwnd, LPARAM param) {
-    auto* f = reinterpret_cast<FindOther*>(param);
-    DWORD pid = 0;
-    GetWindowThreadProcessId(hwnd, &pid);
-    wchar_t cls[64];
-    if (pid != f->pid || hwnd == f->main || !IsWindowVisible(hwnd) ||
-        !GetClassNameW(hwnd, cls, 64) || lstrcmpW(cls, f->cls) != 0) {
-        return TRUE;
-    }
-    f->found = hwnd;
-    return FALSE;
+bool has_class(HWND hwnd, const wchar_t* cls) {
+    wchar_t name[64];
+    return GetClassNameW(hwnd, name, 64) && lstrcmpW(name, cls) == 0;
 }
 
 }  // namespace
@@ -172,9 +168,10 @@ App::App(const std::wstring& exe, const std::wstring& extra_env) {
     WaitForInputIdle(process_, 10000);
     wait_until(
         [&] {
-            FindMain f{process_id_, nullptr};
-            EnumWindows(find_main, reinterpret_cast<LPARAM>(&f));
-            main_ = f.found;
+            // The main window is the one with eleven controls.
+            main_ = find_window(process_id_, [](HWND w) {
+                return has_class(w, L"LinkGenWindow") && GetDlgItem(w, 11) != nullptr;
+            });
             return main_ != nullptr || exited() || other_window(L"#32770") != nullptr;
         },
         10000);
@@ -249,9 +246,7 @@ void App::click(HWND control) const {
 }
 
 HWND App::other_window(const wchar_t* cls) const {
-    FindOther f{process_id_, main_, cls, nullptr};
-    EnumWindows(find_other, reinterpret_cast<LPARAM>(&f));
-    return f.found;
+    return find_window(process_id_, [&](HWND w) { return w != main_ && has_class(w, cls); });
 }
 
 DWORD App::exit_code(DWORD ms) const {

@@ -22,6 +22,9 @@ void click_at(POINT screen);
 std::string to_bytes(const std::wstring& text, UINT code_page);
 std::wstring from_bytes(const std::string& bytes, UINT code_page);
 
+// The test build with injection points, built beside `program` (NAME.exe -> NAME-faults.exe).
+std::wstring faults_build(const std::wstring& program);
+
 struct Rect {
     long left, top, width, height;
     friend bool operator==(const Rect&, const Rect&) = default;

@@ -10,7 +10,9 @@ int failed = 0, passed = 0;
 std::wstring current_case;
 }  // namespace
 
-void open_results(const wchar_t* path) { out = _wfopen(path, L"wb"); }
+void open_results(const wchar_t* path) {
+    out = _wfopen(path, L"wb");
+}
 
 void close_results() {
     if (out != nullptr) std::fclose(out);
@@ -19,9 +21,11 @@ void close_results() {
 
 void note(const std::wstring& text) {
     if (out == nullptr) return;
-    const int bytes = WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, nullptr, 0, nullptr, nullptr);
+    const int bytes =
+        WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, nullptr, 0, nullptr, nullptr);
     std::string utf8(bytes > 0 ? bytes - 1 : 0, '\0');
-    if (bytes > 1) WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, utf8.data(), bytes, nullptr, nullptr);
+    if (bytes > 1)
+        WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, utf8.data(), bytes, nullptr, nullptr);
     std::fprintf(out, "%s\n", utf8.c_str());
     std::fflush(out);
 }
@@ -45,8 +49,12 @@ bool record(bool ok, const char* file, int line, const std::wstring& what,
     return false;
 }
 
-int failures() { return failed; }
-int passes() { return passed; }
+int failures() {
+    return failed;
+}
+int passes() {
+    return passed;
+}
 
 std::wstring quote(const std::wstring& s) {
     std::wstring q = L"\"";
@@ -64,6 +72,8 @@ std::wstring quote(const std::wstring& s) {
     return q + L"\"";
 }
 
-std::wstring num(long long v) { return std::to_wstring(v); }
+std::wstring num(long long v) {
+    return std::to_wstring(v);
+}
 
 }  // namespace e2e

@@ -31,24 +31,42 @@ std::wstring num(long long v);
 }  // namespace e2e
 
 #define CHECK(cond, what) ::e2e::record((cond), __FILE__, __LINE__, (what), L"")
-#define CHECK_EQ(actual, expected, what)                                                  \
-    [&] {                                                                                \
-        const auto& a_ = (actual);                                                       \
-        const auto& e_ = (expected);                                                     \
-        return ::e2e::record(a_ == e_, __FILE__, __LINE__, (what),                       \
+#define CHECK_EQ(actual, expected, what)                                                    \
+    [&] {                                                                                   \
+        const auto& a_ = (actual);                                                          \
+        const auto& e_ = (expected);                                                        \
+        return ::e2e::record(a_ == e_, __FILE__, __LINE__, (what),                          \
                              L"got " + ::e2e::show(a_) + L", expected " + ::e2e::show(e_)); \
     }()
 
 namespace e2e {
-inline std::wstring show(const std::wstring& s) { return quote(s); }
-inline std::wstring show(const wchar_t* s) { return quote(s ? s : L"(null)"); }
-inline std::wstring show(long long v) { return num(v); }
-inline std::wstring show(long v) { return num(v); }
-inline std::wstring show(int v) { return num(v); }
-inline std::wstring show(unsigned v) { return num(v); }
-inline std::wstring show(unsigned long v) { return num(static_cast<long long>(v)); }
-inline std::wstring show(unsigned long long v) { return num(static_cast<long long>(v)); }
-inline std::wstring show(bool v) { return v ? L"true" : L"false"; }
+inline std::wstring show(const std::wstring& s) {
+    return quote(s);
+}
+inline std::wstring show(const wchar_t* s) {
+    return quote(s ? s : L"(null)");
+}
+inline std::wstring show(long long v) {
+    return num(v);
+}
+inline std::wstring show(long v) {
+    return num(v);
+}
+inline std::wstring show(int v) {
+    return num(v);
+}
+inline std::wstring show(unsigned v) {
+    return num(v);
+}
+inline std::wstring show(unsigned long v) {
+    return num(static_cast<long long>(v));
+}
+inline std::wstring show(unsigned long long v) {
+    return num(static_cast<long long>(v));
+}
+inline std::wstring show(bool v) {
+    return v ? L"true" : L"false";
+}
 inline std::wstring show(const void* p) {
     wchar_t hex[24];
     std::swprintf(hex, 24, L"%p", p);

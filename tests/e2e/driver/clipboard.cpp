@@ -32,7 +32,9 @@ bool Clipboard::put(const std::wstring& text) {
     return ok;
 }
 
-bool Clipboard::has(UINT format) { return IsClipboardFormatAvailable(format) != FALSE; }
+bool Clipboard::has(UINT format) {
+    return IsClipboardFormatAvailable(format) != FALSE;
+}
 
 namespace {
 template <class T>
@@ -53,8 +55,12 @@ std::basic_string<T> read(HWND window, UINT format, bool held) {
 }
 }  // namespace
 
-std::string Clipboard::ansi() { return read<char>(window_, CF_TEXT, held_); }
-std::wstring Clipboard::unicode() { return read<wchar_t>(window_, CF_UNICODETEXT, held_); }
+std::string Clipboard::ansi() {
+    return read<char>(window_, CF_TEXT, held_);
+}
+std::wstring Clipboard::unicode() {
+    return read<wchar_t>(window_, CF_UNICODETEXT, held_);
+}
 
 LCID Clipboard::locale() {
     LCID id = 0;
@@ -69,7 +75,9 @@ LCID Clipboard::locale() {
     return id;
 }
 
-bool Clipboard::hold() { return held_ = open(); }
+bool Clipboard::hold() {
+    return held_ = open();
+}
 
 void Clipboard::release() {
     if (held_) CloseClipboard();

@@ -11,11 +11,6 @@ using namespace e2e;
 
 namespace {
 
-// The program built with injection points, beside the shipped one.
-std::wstring faults_build(const std::wstring& program) {
-    return program.substr(0, program.size() - 4) + L"-faults.exe";
-}
-
 // The text of a message box: its static control with the message.
 std::wstring box_message(const App& app, HWND box) {
     std::wstring all;

@@ -39,7 +39,8 @@ void generate_tests(const std::wstring& program) {
               L"the result box is written");
         const std::wstring result = app.text(编辑框2);
         CHECK_EQ(result, c.expected, L"result box");
-        CHECK_EQ(to_bytes(result, 936), to_bytes(c.expected, 936), L"result bytes in code page 936");
+        CHECK_EQ(to_bytes(result, 936), to_bytes(c.expected, 936),
+                 L"result bytes in code page 936");
     }
     begin_case(L"生成 twice writes the same text");
     app.set_text(编辑框3, prefix);

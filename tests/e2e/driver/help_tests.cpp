@@ -107,7 +107,9 @@ double matching_share(const Pixels& shown, const Pixels& expected, int tolerance
     return static_cast<double>(close) / compared;
 }
 
-std::wstring per_mille(double share) { return num(static_cast<long long>(share * 1000)); }
+std::wstring per_mille(double share) {
+    return num(static_cast<long long>(share * 1000));
+}
 
 }  // namespace
 
@@ -156,8 +158,10 @@ void help_tests(const std::wstring& program) {
                 const double share = matching_share(shown, expected, 24);
                 CHECK(share > 0.993, L"the picture is shown unscaled from its top-left corner; " +
                                          per_mille(share) + L"/1000 pixels match");
-                if (round == 1) first_shown = shown;
-                else CHECK(shown.data == first_shown.data, L"the same pixels as the first time");
+                if (round == 1)
+                    first_shown = shown;
+                else
+                    CHECK(shown.data == first_shown.data, L"the same pixels as the first time");
             }
         }
 
@@ -191,8 +195,7 @@ void help_tests(const std::wstring& program) {
 
 void help_failure_tests(const std::wstring& program) {
     begin_case(L"a help window that cannot be created");
-    App app(program.substr(0, program.size() - 4) + L"-faults.exe",
-            L"LINKGEN_FAULTS=create-window=1098");
+    App app(faults_build(program), L"LINKGEN_FAULTS=create-window=1098");
     if (!CHECK(app.started(), L"the main window appears")) return;
     app.click(按钮5);
     pump(500);

@@ -107,9 +107,11 @@ void layout_tests(const std::wstring& program) {
         wchar_t cls[32];
         GetClassNameW(c, cls, 32);
         CHECK_EQ(std::wstring(cls), std::wstring(e.cls), std::wstring(e.name) + L" kind");
-        CHECK_EQ(app.client_rect(c), e.rect, std::wstring(e.name) + L" rectangle in the client area");
+        CHECK_EQ(app.client_rect(c), e.rect,
+                 std::wstring(e.name) + L" rectangle in the client area");
         CHECK_EQ(app.text(c), std::wstring(e.text), std::wstring(e.name) + L" text");
-        CHECK(IsWindowVisible(c) && IsWindowEnabled(c), std::wstring(e.name) + L" visible and enabled");
+        CHECK(IsWindowVisible(c) && IsWindowEnabled(c),
+              std::wstring(e.name) + L" visible and enabled");
     }
     CHECK_EQ(GetForegroundWindow(), app.main(), L"the main window is active");
     CHECK_EQ(app.focused_place(), 编辑框1, L"focus at start");
@@ -129,7 +131,8 @@ void key_tests(const std::wstring& program) {
         }
         for (int step = 1; step <= 9; ++step) {
             press_key(VK_TAB, true);
-            CHECK_EQ(app.focused_place(), order[(9 - step) % 9], L"focus after Shift+Tab #" + num(step));
+            CHECK_EQ(app.focused_place(), order[(9 - step) % 9],
+                     L"focus after Shift+Tab #" + num(step));
         }
         for (int place : {编辑框1, 编辑框2, 编辑框3, 编辑框4}) {
             CHECK_EQ(selection(app.control(place)), (std::pair<DWORD, DWORD>{0, 0}),
