@@ -1,7 +1,7 @@
 #include "ui/window_win32.h"
 
 int run_message_loop(HWND wait_for) {
-    MSG msg;
+    MSG msg = {};
     for (;;) {
         if (wait_for != nullptr && !IsWindow(wait_for)) return 0;
         if (GetMessageW(&msg, nullptr, 0, 0) <= 0) break;

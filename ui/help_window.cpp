@@ -1,6 +1,9 @@
 #include "ui/help_window.h"
 
+#include <iterator>
+
 #include "ui/gui.h"
+#include "ui/window_order.h"
 
 namespace {
 
@@ -10,6 +13,7 @@ constexpr ControlDesc controls[] = {
     {"图片框1", ControlKind::picture,   8,  0, 1064, 656,  "HELP_PICTURE", true,   true,   false, nullptr},
 };
 // clang-format on
+static_assert(std::size(controls) <= ControlOrder::capacity);
 
 }  // namespace
 

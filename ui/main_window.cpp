@@ -1,7 +1,10 @@
 #include "ui/main_window.h"
 
+#include <iterator>
+
 #include "link/handlers.h"
 #include "ui/help_window.h"
+#include "ui/window_order.h"
 
 namespace {
 
@@ -24,6 +27,7 @@ constexpr ControlDesc controls[] = {
     {"编辑框1", edit,    56,   8, 160,  24,  "864443401",                                yes, yes, yes, nullptr},
 };
 // clang-format on
+static_assert(std::size(controls) <= ControlOrder::capacity);
 
 }  // namespace
 
