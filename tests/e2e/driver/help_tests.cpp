@@ -205,3 +205,23 @@ void help_failure_tests(const std::wstring& program) {
     app.click(按钮1);
     CHECK(wait_until([&] { return !app.text(编辑框2).empty(); }), L"and usable: 生成 works");
 }
+
+void help_undecodable_tests(const std::wstring& program) {
+    begin_case(L"a help picture that cannot be decoded");
+    App app(faults_build(program), L"LINKGEN_FAULTS=decode-picture");
+    if (!CHECK(app.started(), L"the main window appears")) return;
+    const HWND help = open_help(app);
+    if (!CHECK(help != nullptr, L"the help window still appears")) return;
+    const HWND box = GetDlgItem(help, 1);
+    const Pixels shown = capture(box);
+    const unsigned face = GetSysColor(COLOR_3DFACE);
+    const unsigned face_rgb = GetRValue(face) << 16 | GetGValue(face) << 8 | GetBValue(face);
+    std::size_t other = 0;
+    for (unsigned p : shown.data) other += p != face_rgb;
+    CHECK(!shown.data.empty() && other == 0, L"the box shows its background colour only; " +
+                                                 num(static_cast<long long>(other)) +
+                                                 L" other pixels");
+    CHECK(app.other_window(L"#32770") == nullptr, L"no message");
+    press_key(VK_ESCAPE);
+    CHECK(wait_until([&] { return !IsWindow(help); }), L"Esc closes the help window");
+}

@@ -21,10 +21,15 @@ struct Group {
 };
 
 const Group groups[] = {
-    {L"layout", layout_tests},       {L"keys", key_tests},
-    {L"generate", generate_tests},   {L"fatal", fatal_tests},
-    {L"clipboard", clipboard_tests}, {L"shell", shell_tests},
-    {L"help", help_tests},           {L"help-failure", help_failure_tests},
+    {L"layout", layout_tests},
+    {L"keys", key_tests},
+    {L"generate", generate_tests},
+    {L"fatal", fatal_tests},
+    {L"clipboard", clipboard_tests},
+    {L"shell", shell_tests},
+    {L"help", help_tests},
+    {L"help-failure", help_failure_tests},
+    {L"help-undecodable", help_undecodable_tests},
 };
 
 }  // namespace

@@ -1,6 +1,8 @@
 // The main window as the user meets it: place, size, controls, focus and keys.
 #include <windows.h>
 
+#include <vector>
+
 #include "app.h"
 #include "check.h"
 #include "places.h"
@@ -97,6 +99,19 @@ void layout_tests(const std::wstring& program) {
         CHECK(red_pixels(outer.left, outer.top, 28, 26) > 40,
               L"the red program icon in the caption bar");
     }
+
+    // The version resource, as Explorer's file properties show it.
+    std::wstring description;
+    const DWORD size = GetFileVersionInfoSizeW(program.c_str(), nullptr);
+    std::vector<char> info(size);
+    wchar_t* value = nullptr;
+    UINT length = 0;
+    if (size != 0 && GetFileVersionInfoW(program.c_str(), 0, size, info.data()) &&
+        VerQueryValueW(info.data(), L"\\StringFileInfo\\080404b0\\FileDescription",
+                       reinterpret_cast<void**>(&value), &length)) {
+        description.assign(value, length > 0 ? length - 1 : 0);
+    }
+    CHECK_EQ(description, std::wstring(L"网易云歌曲外链生成"), L"file description");
 
     int children = 0;
     for (HWND c = GetWindow(app.main(), GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) ++children;

@@ -11,6 +11,7 @@ void clipboard_tests(const std::wstring& program);
 void shell_tests(const std::wstring& program);
 void help_tests(const std::wstring& program);
 void help_failure_tests(const std::wstring& program);
+void help_undecodable_tests(const std::wstring& program);
 
 // Shows the main window with a link, or the help window over it, and writes the screen
 // rectangle to photograph to `path` (as WxH+X+Y).
