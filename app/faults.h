@@ -4,7 +4,10 @@
 //
 // A test build reads the list of faults to inject from the environment variable
 // LINKGEN_FAULTS: names separated by commas, each optionally "=N" to fire only when the
-// point's value is N (for "alloc", the number of bytes asked for).
+// point's value is N. The points: "alloc" (a heap block; N is its size in bytes),
+// "create-window" (N is the window's width, so one window can be made to fail),
+// "global-alloc" and "set-clipboard" (the clipboard's block and its hand-over), and
+// "decode-picture" (the help picture).
 #pragma once
 
 #include <cstddef>

@@ -4,7 +4,7 @@
 
 #include <windows.h>
 
-#include <cstdio>
+#include <cstdlib>
 #include <cstring>
 
 #include "ui/window_win32.h"

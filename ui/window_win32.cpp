@@ -269,8 +269,6 @@ bool register_window_classes(HINSTANCE instance) {
     cls.hInstance = instance;
     cls.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));  // IDC_ARROW
     cls.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_3DFACE + 1);
-    cls.hIcon = load_icon(GetSystemMetrics(SM_CXICON));
-    cls.hIconSm = load_icon(GetSystemMetrics(SM_CXSMICON));
     cls.lpszClassName = window_class;
     return RegisterClassExW(&cls) != 0 && register_picture_box_class(instance);
 }
