@@ -49,6 +49,12 @@ HWND control_handle(HWND window, int index) {
     return GetDlgItem(window, place_of(index));
 }
 
+// Keeps the focused control, to give the focus back to it on the next activation.
+void remember_focus(HWND hwnd, WindowState& state) {
+    const HWND focus = GetFocus();
+    if (focus != nullptr && IsChild(hwnd, focus)) state.last_focus = focus;
+}
+
 // The control that gets the focus when the window is activated.
 HWND focus_target(HWND hwnd, const WindowState& state) {
     if (state.last_focus != nullptr && IsWindow(state.last_focus) &&
@@ -103,12 +109,15 @@ LRESULT CALLBACK window_proc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lpar
             return 0;
         case WM_ACTIVATE:
             if (LOWORD(wparam) == WA_INACTIVE) {
-                const HWND focus = GetFocus();
-                if (focus != nullptr && IsChild(hwnd, focus)) state->last_focus = focus;
+                remember_focus(hwnd, *state);
             } else if (HIWORD(wparam) == 0) {  // not while minimised
                 SetFocus(focus_target(hwnd, *state));
             }
             return 0;
+        case WM_SYSCOMMAND:
+            // Minimising takes the focus away without deactivating the window.
+            if ((wparam & 0xFFF0) == SC_MINIMIZE) remember_focus(hwnd, *state);
+            break;
         case WM_SETFOCUS: {
             // The window itself got the focus (restored, say): pass it on to its control.
             const HWND target = focus_target(hwnd, *state);

@@ -186,19 +186,30 @@ void key_tests(const std::wstring& program) {
               L"space on 生成 generates the link");
     }
     {
-        begin_case(L"focus comes back to the same control after switching away");
+        begin_case(L"focus, caret and selection come back after switching away");
         App app(program);
         if (!CHECK(app.started(), L"the main window appears")) return;
-        press_key(VK_TAB);
-        press_key(VK_TAB);
+        // Switching to another program and back.
+        SendMessageW(app.control(编辑框1), EM_SETSEL, 2, 5);
         const HWND other = CreateWindowExW(0, L"STATIC", L"other", WS_OVERLAPPEDWINDOW | WS_VISIBLE,
                                            0, 0, 200, 100, nullptr, nullptr, nullptr, nullptr);
         SetForegroundWindow(other);
         CHECK(wait_until([&] { return app.active() == nullptr; }), L"main window deactivated");
         DestroyWindow(other);
         SetForegroundWindow(app.main());
+        CHECK(wait_until([&] { return app.focused_place() == 编辑框1; }),
+              L"focus back in the ID box, got place " + num(app.focused_place()));
+        CHECK_EQ(selection(app.control(编辑框1)), (std::pair<DWORD, DWORD>{2, 5}),
+                 L"selection unchanged");
+        // Minimising and restoring.
+        press_key(VK_TAB);
+        press_key(VK_TAB);
+        PostMessageW(app.main(), WM_SYSCOMMAND, SC_MINIMIZE, 0);
+        CHECK(wait_until([&] { return IsIconic(app.main()) != FALSE; }), L"minimised");
+        PostMessageW(app.main(), WM_SYSCOMMAND, SC_RESTORE, 0);
+        CHECK(wait_until([&] { return !IsIconic(app.main()); }), L"restored");
         CHECK(wait_until([&] { return app.focused_place() == 按钮1; }),
-              L"focus back on 生成, got place " + num(app.focused_place()));
+              L"focus back on 生成 after restoring, got place " + num(app.focused_place()));
     }
     const struct {
         const wchar_t* label;
