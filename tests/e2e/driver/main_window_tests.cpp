@@ -46,9 +46,9 @@ const ScreenCase screens[] = {
 };
 
 std::pair<DWORD, DWORD> selection(HWND edit) {
-    DWORD start = 0, end = 0;
-    SendMessageW(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
-    return {start, end};
+    DWORD_PTR packed = 0;  // start in the low word, end in the high word
+    SendMessageTimeoutW(edit, EM_GETSEL, 0, 0, SMTO_ABORTIFHUNG, 3000, &packed);
+    return {LOWORD(packed), HIWORD(packed)};
 }
 
 // Pixels of the program icon's red within a rectangle of the screen.
@@ -190,7 +190,9 @@ void key_tests(const std::wstring& program) {
         App app(program);
         if (!CHECK(app.started(), L"the main window appears")) return;
         // Switching to another program and back.
-        SendMessageW(app.control(编辑框1), EM_SETSEL, 2, 5);
+        DWORD_PTR ignored;
+        SendMessageTimeoutW(app.control(编辑框1), EM_SETSEL, 2, 5, SMTO_ABORTIFHUNG, 3000,
+                            &ignored);
         const HWND other = CreateWindowExW(0, L"STATIC", L"other", WS_OVERLAPPEDWINDOW | WS_VISIBLE,
                                            0, 0, 200, 100, nullptr, nullptr, nullptr, nullptr);
         SetForegroundWindow(other);
