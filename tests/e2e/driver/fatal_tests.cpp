@@ -50,11 +50,14 @@ void fatal_tests(const std::wstring& program) {
         begin_case(L"the main window cannot be created");
         App app(faulty, L"LINKGEN_FAULTS=create-window");
         CHECK(!app.started(), L"no main window");
-        // The error box belongs to the program; find it by class among all windows.
         HWND box = nullptr;
-        CHECK(wait_until([&] { return (box = FindWindowW(L"#32770", nullptr)) != nullptr; }, 5000),
+        CHECK(wait_until([&] { return (box = app.other_window(L"#32770")) != nullptr; }, 5000),
               L"an error box appears");
-        if (box != nullptr) PostMessageW(box, WM_COMMAND, IDOK, 0);
+        if (box != nullptr) {
+            CHECK(box_message(app, box).find(L"主窗口") != std::wstring::npos,
+                  L"the box names the failure: " + quote(box_message(app, box)));
+            PostMessageW(box, WM_COMMAND, IDOK, 0);
+        }
         CHECK_EQ(app.exit_code(), 0xFFFFFFFFUL, L"exit code after OK is -1");
     }
 }
