@@ -177,7 +177,7 @@ App::App(const std::wstring& exe, const std::wstring& extra_env) {
         10000);
     if (main_ != nullptr) {
         thread_id_ = GetWindowThreadProcessId(main_, nullptr);
-        wait_until([&] { return GetForegroundWindow() == main_; }, 2000);
+        wait_until([&] { return GetForegroundWindow() == main_; }, 5000);
         pump(100);
     }
 }
