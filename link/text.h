@@ -22,8 +22,9 @@ Text join_text_parts(std::size_t count, const char* const* parts, std::size_t* l
 
 // join_texts(a, b, c): the parts in argument order, one allocation, never null.
 template <class... Parts>
-requires(sizeof...(Parts) >= 1 && (std::convertible_to<Parts, const char*> && ...)) Text
-    join_texts(Parts... parts) {
+Text join_texts(Parts... parts) {
+    static_assert(sizeof...(Parts) >= 1, "join_texts needs at least one part");
+    static_assert((std::convertible_to<Parts, const char*> && ...), "parts are Texts");
     const char* const list[] = {parts...};
     std::size_t lengths[sizeof...(Parts)];
     return join_text_parts(sizeof...(Parts), list, lengths);

@@ -7,6 +7,17 @@ export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="
 export WINEARCH=win64
 
+# The Windows path of a Linux path, through Wine's Z: drive.
+windows_path() {
+    local p=${1//\//\\}
+    printf 'Z:%s' "$p"
+}
+
+# Imports a .reg file into the prefix's registry.
+import_reg() {
+    wine regedit /S "$(windows_path "$1")" >/dev/null 2>&1
+}
+
 # Creates and configures the prefix when it is new.
 ensure_wine_prefix() {
     [ -f "$WINEPREFIX/.linkgen-ready" ] && return 0
@@ -25,7 +36,7 @@ ensure_wine_prefix() {
         done
         printf '\r\n'
     } >"$reg"
-    wine regedit /S "$(winepath -w "$reg" 2>/dev/null)" >/dev/null 2>&1
+    import_reg "$reg"
     wineserver -w
     touch "$WINEPREFIX/.linkgen-ready"
 }

@@ -1,5 +1,6 @@
 #include "ui/picture_box_win32.h"
 
+#include "link/encoding_win32.h"
 #include "ui/picture_decoder_win32.h"
 
 const wchar_t picture_box_class[] = L"LinkGenPicture";
@@ -34,11 +35,7 @@ void paint(HWND hwnd) {
 void load(HWND hwnd, const CREATESTRUCTW& create) {
     const char* name = static_cast<const char*>(create.lpCreateParams);
     if (name == nullptr) return;
-    wchar_t wide_name[64];
-    int i = 0;
-    for (; name[i] != '\0' && i < 63; ++i) wide_name[i] = static_cast<wchar_t>(name[i]);
-    wide_name[i] = L'\0';
-    const HBITMAP picture = decode_picture_resource(create.hInstance, wide_name);
+    const HBITMAP picture = decode_picture_resource(create.hInstance, to_wide(name, CP_UTF8).get());
     SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(picture));
 }
 

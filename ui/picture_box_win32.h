@@ -6,5 +6,5 @@
 
 extern const wchar_t picture_box_class[];
 
-// The create parameter of a picture box is the name of its RCDATA resource (ASCII).
+// The create parameter of a picture box is the name of its RCDATA resource (UTF-8).
 bool register_picture_box_class(HINSTANCE instance);

@@ -10,7 +10,6 @@ root=$(cd "$(dirname "$0")/../.." && pwd)
 source "$root/scripts/wine-env.sh"
 [ -n "$use_session" ] && source "$dir/session"
 
-windows_path() { local p=${1//\//\\}; printf 'Z:%s' "$p"; }
 results="$dir/$group-$screen-$locale.txt"
 rm -f "$results"
 # The driver and the program get the desktop's screen size; the driver writes its

@@ -25,7 +25,7 @@ STUB
     chmod +x "$recorder"
     printf 'REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\Software\\Wine\\WineBrowser]\r\n"Browsers"="%s"\r\n\r\n' \
         "$recorder" >"$dir/browser.reg"
-    wine regedit /S "Z:${dir//\//\\}\\browser.reg" >/dev/null 2>&1
+    import_reg "$dir/browser.reg"
     wineserver -p </dev/null >/dev/null 2>&1 || true  # stays up between the test runs
     {
         echo "export DISPLAY=$DISPLAY"
