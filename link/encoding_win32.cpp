@@ -1,5 +1,7 @@
 #include "link/encoding_win32.h"
 
+#include <algorithm>
+
 #include "app/fatal.h"
 #include "link/heap.h"
 
@@ -23,12 +25,44 @@ WideText to_wide(const char* text, UINT code_page) {
     return wide;
 }
 
+namespace {
+
+bool is_surrogate(wchar_t c) {
+    return c >= 0xD800 && c <= 0xDFFF;
+}
+
+// Copies `length` units to `out`, each surrogate pair and each lone surrogate as one '?';
+// returns the units written.
+int fold_surrogates(const wchar_t* wide, int length, wchar_t* out) {
+    int written = 0;
+    for (int i = 0; i < length; ++i) {
+        const bool pair = wide[i] >= 0xD800 && wide[i] <= 0xDBFF && i + 1 < length &&
+                          wide[i + 1] >= 0xDC00 && wide[i + 1] <= 0xDFFF;
+        out[written++] = is_surrogate(wide[i]) ? L'?' : wide[i];
+        if (pair) ++i;
+    }
+    return written;
+}
+
+}  // namespace
+
 Text to_text(const wchar_t* wide, int length) {
     if (length <= 0) return nullptr;
+    // Code page 936 has no character beyond the Basic Multilingual Plane: each one (a
+    // surrogate pair) becomes a single '?', like any other character the code page lacks.
+    WideText folded;
+    if (std::any_of(wide, wide + length, is_surrogate)) {
+        folded = WideText(length);
+        length = fold_surrogates(wide, length, folded.get());
+        wide = folded.get();
+    }
+    // No best fit: a missing character becomes '?', never a look-alike that could change
+    // what the link means.
+    constexpr DWORD flags = WC_NO_BEST_FIT_CHARS;
     const int bytes =
-        WideCharToMultiByte(text_code_page, 0, wide, length, nullptr, 0, nullptr, nullptr);
+        WideCharToMultiByte(text_code_page, flags, wide, length, nullptr, 0, nullptr, nullptr);
     Text text = text_alloc(bytes > 0 ? bytes + 1 : 1);
-    const int written = bytes > 0 ? WideCharToMultiByte(text_code_page, 0, wide, length, text,
+    const int written = bytes > 0 ? WideCharToMultiByte(text_code_page, flags, wide, length, text,
                                                         bytes, nullptr, nullptr)
                                   : 0;
     text[written > 0 ? written : 0] = '\0';

@@ -39,15 +39,17 @@ void send(INPUT* inputs, UINT count) {
 
 }  // namespace
 
-void press_key(WORD vk, bool shift, bool alt) {
-    INPUT in[6];
+void press_key(WORD vk, bool shift, bool alt, bool ctrl) {
+    INPUT in[8];
     UINT n = 0;
+    if (ctrl) in[n++] = key_input(VK_CONTROL, false);
     if (shift) in[n++] = key_input(VK_SHIFT, false);
     if (alt) in[n++] = key_input(VK_MENU, false);
     in[n++] = key_input(vk, false);
     in[n++] = key_input(vk, true);
     if (alt) in[n++] = key_input(VK_MENU, true);
     if (shift) in[n++] = key_input(VK_SHIFT, true);
+    if (ctrl) in[n++] = key_input(VK_CONTROL, true);
     send(in, n);
 }
 

@@ -14,7 +14,7 @@ bool wait_until(const std::function<bool()>& done, DWORD ms = 3000);
 void pump(DWORD ms);
 
 // Input as the user gives it: to the foreground window and the control with the focus.
-void press_key(WORD vk, bool shift = false, bool alt = false);
+void press_key(WORD vk, bool shift = false, bool alt = false, bool ctrl = false);
 void type_text(const std::wstring& text);
 void click_at(POINT screen);
 
@@ -42,6 +42,8 @@ public:
     bool started() const { return main_ != nullptr; }
     HWND main() const { return main_; }
     DWORD thread_id() const { return thread_id_; }
+    HANDLE process() const { return process_; }
+    DWORD process_id() const { return process_id_; }
 
     // The main window's control at `place` (its place in the list, from 1).
     HWND control(int place) const { return GetDlgItem(main_, place); }

@@ -30,6 +30,9 @@ const Group groups[] = {
     {L"help", help_tests},
     {L"help-failure", help_failure_tests},
     {L"help-undecodable", help_undecodable_tests},
+    {L"input", unexpected_input_tests},
+    {L"soak", soak_tests},
+    {L"soak-clipboard", clipboard_soak_tests},
 };
 
 }  // namespace

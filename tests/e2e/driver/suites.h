@@ -12,6 +12,9 @@ void shell_tests(const std::wstring& program);
 void help_tests(const std::wstring& program);
 void help_failure_tests(const std::wstring& program);
 void help_undecodable_tests(const std::wstring& program);
+void unexpected_input_tests(const std::wstring& program);
+void soak_tests(const std::wstring& program);
+void clipboard_soak_tests(const std::wstring& program);
 
 // Shows the main window with a link, or the help window over it, and writes the screen
 // rectangle to photograph to `path` (as WxH+X+Y).
