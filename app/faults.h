@@ -6,8 +6,9 @@
 // LINKGEN_FAULTS: names separated by commas, each optionally "=N" to fire only when the
 // point's value is N. The points: "alloc" (a heap block; N is its size in bytes),
 // "create-window" (N is the window's width, so one window can be made to fail),
-// "global-alloc" and "set-clipboard" (the clipboard's block and its hand-over), and
-// "decode-picture" (the help picture).
+// "global-alloc" and "set-clipboard" (the clipboard's block and its hand-over),
+// "decode-picture" (the help picture), and "load-library" (the system DLLs loaded on first
+// use).
 #pragma once
 
 #include <cstddef>

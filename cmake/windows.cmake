@@ -7,6 +7,7 @@ set(win32_layer
   app/faults_win32.cpp
   app/main_win32.cpp
   app/message_loop_win32.cpp
+  app/system_dll_win32.cpp
   link/box_text_win32.cpp
   link/clipboard_win32.cpp
   link/encoding_win32.cpp
@@ -20,7 +21,7 @@ set(win32_layer
 set(size_flags -Os -ffunction-sections -fdata-sections -fno-exceptions -fno-rtti
     -fno-asynchronous-unwind-tables)
 target_compile_options(core PRIVATE ${size_flags})
-set(win32_libs user32 gdi32 shell32 ole32 uuid kernel32)
+set(win32_libs user32 gdi32 uuid kernel32)  # shell32 and ole32 load on first use
 set(win32_link -municode -mwindows -static -s -Wl,--gc-sections)
 
 function(add_program name)
@@ -38,4 +39,5 @@ set_source_files_properties(ui/resources.rc PROPERTIES
 add_program(linkgen-faults)
 target_compile_definitions(linkgen-faults PRIVATE LINKGEN_FAULT_INJECTION)
 
+include(cmake/bench.cmake)
 include(tests/e2e/e2e.cmake OPTIONAL)

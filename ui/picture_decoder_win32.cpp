@@ -3,6 +3,7 @@
 #include <wincodec.h>
 
 #include "app/faults.h"
+#include "app/system_dll_win32.h"
 
 namespace {
 
@@ -25,10 +26,13 @@ private:
     T* p_ = nullptr;
 };
 
-// COM for this thread, for the life of the process.
+// COM for this thread, for the life of the process; ole32 is loaded at the first use.
 bool com_ready() {
-    static const HRESULT result =
-        CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
+    static const HRESULT result = [] {
+        const auto init = system_function<decltype(CoInitializeEx)>(L"ole32.dll", "CoInitializeEx");
+        return init != nullptr ? init(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE)
+                               : E_FAIL;
+    }();
     return SUCCEEDED(result) || result == RPC_E_CHANGED_MODE;
 }
 
@@ -49,14 +53,17 @@ HBITMAP decode_picture_resource(HINSTANCE instance, const wchar_t* name) {
     if (fault("decode-picture") || !com_ready() || !resource_bytes(instance, name, &data, &size)) {
         return nullptr;
     }
+    const auto create =
+        system_function<decltype(CoCreateInstance)>(L"ole32.dll", "CoCreateInstance");
     ComPtr<IWICImagingFactory> factory;
     ComPtr<IWICStream> stream;
     ComPtr<IWICBitmapDecoder> decoder;
     ComPtr<IWICBitmapFrameDecode> frame;
     ComPtr<IWICFormatConverter> converter;
     UINT width = 0, height = 0;
-    if (FAILED(CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER,
-                                IID_IWICImagingFactory, factory.put_void())) ||
+    if (create == nullptr ||
+        FAILED(create(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER,
+                      IID_IWICImagingFactory, factory.put_void())) ||
         FAILED(factory->CreateStream(stream.put())) ||
         FAILED(stream->InitializeFromMemory(data, size)) ||
         FAILED(factory->CreateDecoderFromStream(stream.get(), nullptr,

@@ -11,17 +11,34 @@ source "$root/scripts/wine-env.sh"
 [ -n "$use_session" ] && source "$dir/session"
 
 results="$dir/$group-$screen-$locale.txt"
-rm -f "$results"
-# The driver and the program get the desktop's screen size; the driver writes its
-# results to a file (a GUI process under Wine keeps the parent's output open).
-LINKGEN_HELP_EXPECTED=$(windows_path "$dir/help-expected.bmp") \
-LINKGEN_URL_LOG=$(windows_path "$dir/urls.log") LC_ALL=$locale timeout 200 wine explorer "/desktop=e2e$$,$screen" \
-    "$(windows_path "$driver")" "$group" "$(windows_path "$program")" \
-    "$(windows_path "$results")" </dev/null >"$dir/$group-wine.log" 2>&1
-status=$?
-if [ $status -eq 124 ]; then
-    echo "timed out; ending what is left of the run"
-    wineserver -k 2>/dev/null
+log="$dir/$group-wine.log"
+run_driver() {
+    rm -f "$results"
+    # The driver and the program get the desktop's screen size; the driver writes its
+    # results to a file (a GUI process under Wine keeps the parent's output open).
+    LINKGEN_HELP_EXPECTED=$(windows_path "$dir/help-expected.bmp") \
+    LINKGEN_URL_LOG=$(windows_path "$dir/urls.log") LC_ALL=$locale timeout 200 wine explorer "/desktop=e2e$$,$screen" \
+        "$(windows_path "$driver")" "$group" "$(windows_path "$program")" \
+        "$(windows_path "$results")" </dev/null >"$log" 2>&1
+    status=$?
+    if [ $status -eq 124 ]; then
+        echo "timed out; ending what is left of the run"
+        wineserver -k 2>/dev/null
+    fi
+}
+run_driver
+if [ ! -f "$results" ] && [ $status -ne 124 ]; then
+    # The driver never started (its first act is to create the results file): Wine
+    # failed to start the desktop. That is no result of the tests; try once more.
+    echo "the driver did not start (wine exit $status); once more. Wine said:"
+    tail -5 "$log"
+    sleep 1
+    run_driver
 fi
-[ -f "$results" ] && cat "$results" || echo "no results from the driver (wine exit $status)"
+if [ -f "$results" ]; then
+    cat "$results"
+else
+    echo "no results from the driver (wine exit $status); Wine said:"
+    tail -20 "$log"
+fi
 grep -qE '^[1-9][0-9]* passed, 0 failed$' "$results" 2>/dev/null

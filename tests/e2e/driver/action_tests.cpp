@@ -168,6 +168,21 @@ void clipboard_tests(const std::wstring& program) {
     }
 }
 
+namespace {
+
+// Clicks `place` and checks that no URL is opened and the program goes on silently.
+void opens_nothing(const App& app, int place) {
+    CHECK(wait_until([] { return !url_handler_running(); }, 10000), L"the last handler ended");
+    const std::size_t before = opened_urls().size();
+    app.click(place);
+    pump(1500);
+    CHECK_EQ(opened_urls().size(), before, L"nothing is opened in the browser");
+    CHECK(responsive(app), L"the program goes on");
+    CHECK(app.other_window(L"#32770") == nullptr, L"the program shows no message");
+}
+
+}  // namespace
+
 void shell_tests(const std::wstring& program) {
     App app(program);
     begin_case(L"浏览器播放 and 打开网易云");
@@ -202,11 +217,13 @@ void shell_tests(const std::wstring& program) {
     }
     begin_case(L"浏览器播放 with an empty result box");
     app.set_text(编辑框2, L"");
-    CHECK(wait_until([] { return !url_handler_running(); }, 10000), L"the last handler ended");
-    const std::size_t before = opened_urls().size();
-    app.click(按钮3);
-    pump(1500);
-    CHECK_EQ(opened_urls().size(), before, L"nothing is opened in the browser");
-    CHECK(responsive(app), L"the program goes on");
-    CHECK(app.other_window(L"#32770") == nullptr, L"the program shows no message");
+    opens_nothing(app, 按钮3);
+    app.close();
+
+    begin_case(L"浏览器播放 and 打开网易云 when the shell cannot be loaded");
+    App without_shell(faults_build(program), L"LINKGEN_FAULTS=load-library");
+    if (!CHECK(without_shell.started(), L"the main window appears")) return;
+    without_shell.set_text(编辑框2, prefix + std::wstring(L"1.mp3"));
+    opens_nothing(without_shell, 按钮3);
+    opens_nothing(without_shell, 按钮4);
 }

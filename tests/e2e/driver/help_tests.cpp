@@ -206,9 +206,12 @@ void help_failure_tests(const std::wstring& program) {
     CHECK(wait_until([&] { return !app.text(编辑框2).empty(); }), L"and usable: 生成 works");
 }
 
-void help_undecodable_tests(const std::wstring& program) {
-    begin_case(L"a help picture that cannot be decoded");
-    App app(faults_build(program), L"LINKGEN_FAULTS=decode-picture");
+namespace {
+
+// The help window opens with `fault` injected and shows its picture box empty.
+void help_without_picture(const std::wstring& program, const wchar_t* label, const wchar_t* fault) {
+    begin_case(label);
+    App app(faults_build(program), std::wstring(L"LINKGEN_FAULTS=") + fault);
     if (!CHECK(app.started(), L"the main window appears")) return;
     const HWND help = open_help(app);
     if (!CHECK(help != nullptr, L"the help window still appears")) return;
@@ -224,4 +227,17 @@ void help_undecodable_tests(const std::wstring& program) {
     CHECK(app.other_window(L"#32770") == nullptr, L"no message");
     press_key(VK_ESCAPE);
     CHECK(wait_until([&] { return !IsWindow(help); }), L"Esc closes the help window");
+}
+
+}  // namespace
+
+void help_undecodable_tests(const std::wstring& program) {
+    const struct {
+        const wchar_t* label;
+        const wchar_t* fault;
+    } cases[] = {
+        {L"a help picture that cannot be decoded", L"decode-picture"},
+        {L"a help picture without the system's COM library", L"load-library"},
+    };
+    for (const auto& c : cases) help_without_picture(program, c.label, c.fault);
 }
