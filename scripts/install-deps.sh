@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs the Debian packages that building, running and testing need, when missing.
+# Installs the Debian packages that building, running and testing need, when missing;
+# with "bench", also what the benchmark needs.
 set -euo pipefail
 packages=(
     cmake ninja-build g++ libgtest-dev   # native build and unit tests
@@ -8,6 +9,9 @@ packages=(
     fonts-wqy-microhei fonts-wine        # Chinese text and Wine's own UI fonts
     imagemagick x11-utils                # screenshots and pictures
 )
+if [ "${1:-}" = bench ]; then
+    packages+=(libbenchmark-dev curl ca-certificates)  # Google Benchmark, and its source
+fi
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'ok installed' || missing+=("$p")

@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+#include <sys/mman.h>
+
+#include <cstring>
 #include <string>
 
 #include "link/text.h"
@@ -55,6 +59,40 @@ TEST_F(JoinTexts, TextBasics) {
     EXPECT_EQ(text_length(gequ), 4u);  // bytes, not characters
     text_release(nullptr);
     EXPECT_EQ(fake().frees, 0u);
+}
+
+// Every length up to 300 at each of the 64 offsets from an aligned address: the terminator
+// falls in every position of a 16-byte block and of a 64-byte round. Bytes of 0x80 and
+// above (half of a Chinese character) never count as the terminator.
+TEST(TextLength, MeasuresAtEveryAlignment) {
+    alignas(64) static char buffer[64 + 300 + 64];
+    for (std::size_t offset = 0; offset < 64; ++offset) {
+        for (std::size_t length = 0; length <= 300; ++length) {
+            std::memset(buffer, 0, sizeof buffer);  // zeros before the text are not its end
+            for (std::size_t i = 0; i < length; ++i) {
+                buffer[offset + i] = static_cast<char>(i % 2 ? 0xFF : 0x80 + i % 100);
+            }
+            buffer[offset + length] = '\0';
+            buffer[offset + length + 1] = 'x';
+            ASSERT_EQ(text_length(buffer + offset), length) << "offset " << offset;
+        }
+    }
+}
+
+// A text whose terminator is the last byte before an unreadable page is measured without
+// touching that page.
+TEST(TextLength, StopsAtTheEndOfTheLastReadablePage) {
+    const long page = sysconf(_SC_PAGESIZE);
+    auto* pages = static_cast<char*>(
+        mmap(nullptr, 2 * page, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0));
+    ASSERT_NE(pages, MAP_FAILED);
+    ASSERT_EQ(mprotect(pages + page, page, PROT_NONE), 0);
+    std::memset(pages, '7', page);
+    for (std::size_t length : {0u, 1u, 15u, 16u, 63u, 64u, 100u, 4000u}) {
+        pages[page - 1] = '\0';
+        EXPECT_EQ(text_length(pages + page - 1 - length), length);
+    }
+    munmap(pages, 2 * page);
 }
 
 using JoinTextsDeathTest = FakePlatformTest;
