@@ -10,7 +10,9 @@ endfunction()
 
 add_bare_program(bare_window ${bench}/bare_window.cpp)
 target_link_libraries(bare_window PRIVATE user32 kernel32)
-add_bare_program(bare_picture ${bench}/bare_picture.cpp ${bench}/bare_picture.rc)
+add_bare_program(bare_picture ${bench}/bare_window.cpp ${bench}/bare_picture.cpp
+                 ${bench}/bare_picture.rc)
+target_compile_definitions(bare_picture PRIVATE BARE_PICTURE)
 target_link_libraries(bare_picture PRIVATE user32 gdi32 ole32 uuid kernel32)
 
 add_executable(window_bench ${bench}/window_bench.cpp)

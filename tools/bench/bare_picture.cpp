@@ -1,7 +1,8 @@
-// The nearest limit for the help window: a window that, when sent WM_APP, decodes the
-// help picture (the same JPEG, embedded the same way) with WIC and shows it in a new
-// window of the help window's size.
-#include <windows.h>
+// The picture side of the bare program for the help window: the help picture (the same
+// JPEG, embedded the same way) decoded with WIC and shown in a window of the help
+// window's size.
+#include "bare_picture.h"
+
 #include <wincodec.h>
 
 #include <initializer_list>
@@ -71,48 +72,24 @@ LRESULT CALLBACK picture_proc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lpa
     return DefWindowProcW(hwnd, message, wparam, lparam);
 }
 
-LRESULT CALLBACK bare_proc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
-    if (message == WM_APP) {
-        const auto instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(hwnd, GWLP_HINSTANCE));
-        CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
-        if ((picture = decode(instance)) == nullptr) return 0;
-        const HWND shown = CreateWindowExW(
-            0, L"BarePicture", L"", WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU, CW_USEDEFAULT,
-            CW_USEDEFAULT, 1098, 704, hwnd, nullptr, instance, nullptr);
-        ShowWindow(shown, SW_SHOW);
-        UpdateWindow(shown);
-        return 0;
-    }
-    if (message == WM_DESTROY) {
-        PostQuitMessage(0);
-        return 0;
-    }
-    return DefWindowProcW(hwnd, message, wparam, lparam);
-}
-
 }  // namespace
 
-int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
+bool register_picture_class(HINSTANCE instance) {
     WNDCLASSEXW cls = {};
     cls.cbSize = sizeof cls;
-    cls.lpfnWndProc = bare_proc;
-    cls.hInstance = instance;
-    cls.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_3DFACE + 1);
-    cls.lpszClassName = L"BareWindow";
-    if (RegisterClassExW(&cls) == 0) return 1;
     cls.lpfnWndProc = picture_proc;
+    cls.hInstance = instance;
     cls.lpszClassName = L"BarePicture";
-    if (RegisterClassExW(&cls) == 0) return 1;
-    const HWND window = CreateWindowExW(
-        0, L"BareWindow", L"", WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX,
-        CW_USEDEFAULT, CW_USEDEFAULT, 406, 148, nullptr, nullptr, instance, nullptr);
-    if (window == nullptr) return 1;
-    ShowWindow(window, show);
-    UpdateWindow(window);
-    MSG msg;
-    while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
-        TranslateMessage(&msg);
-        DispatchMessageW(&msg);
-    }
-    return 0;
+    return RegisterClassExW(&cls) != 0;
+}
+
+void show_picture(HWND owner) {
+    const auto instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(owner, GWLP_HINSTANCE));
+    CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
+    if ((picture = decode(instance)) == nullptr) return;
+    const HWND shown =
+        CreateWindowExW(0, L"BarePicture", L"", WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU,
+                        CW_USEDEFAULT, CW_USEDEFAULT, 1098, 704, owner, nullptr, instance, nullptr);
+    ShowWindow(shown, SW_SHOW);
+    UpdateWindow(shown);
 }

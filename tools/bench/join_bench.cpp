@@ -21,8 +21,16 @@ void join_texts_bench(benchmark::State& state, const std::string* id) {
         benchmark::DoNotOptimize(joined);
         text_release(joined);
     }
-    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations()) *
-                            static_cast<std::int64_t>(sizeof prefix + id->size() + sizeof suffix));
+}
+
+// One block of a + b + c bytes with the three parts copied into it, then freed.
+inline void copy_and_free(const char* const* parts, std::size_t a, std::size_t b, std::size_t c) {
+    auto* joined = static_cast<char*>(std::malloc(a + b + c));
+    std::memcpy(joined, parts[0], a);
+    std::memcpy(joined + a, parts[1], b);
+    std::memcpy(joined + a + b, parts[2], c);
+    benchmark::DoNotOptimize(joined);
+    std::free(joined);
 }
 
 // The limit: one block of the right size and the bytes copied into it, the lengths known
@@ -32,32 +40,17 @@ void malloc_memcpy_bench(benchmark::State& state, const std::string* id) {
     benchmark::DoNotOptimize(parts);
     const std::size_t a = std::strlen(parts[0]), b = std::strlen(parts[1]),
                       c = std::strlen(parts[2]) + 1;
-    for (auto _ : state) {
-        auto* joined = static_cast<char*>(std::malloc(a + b + c));
-        std::memcpy(joined, parts[0], a);
-        std::memcpy(joined + a, parts[1], b);
-        std::memcpy(joined + a + b, parts[2], c);
-        benchmark::DoNotOptimize(joined);
-        std::free(joined);
-    }
-    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations()) *
-                            static_cast<std::int64_t>(sizeof prefix + id->size() + sizeof suffix));
+    for (auto _ : state) copy_and_free(parts, a, b, c);
 }
 
-// What any join of zero-terminated texts must do besides: measure them with the C
-// runtime's strlen first.
+// What any join of zero-terminated texts must do besides: measure them, here with the C
+// runtime's strlen.
 void strlen_malloc_memcpy_bench(benchmark::State& state, const std::string* id) {
     const char* parts[] = {prefix, id->c_str(), suffix};
     benchmark::DoNotOptimize(parts);
     for (auto _ : state) {
-        const std::size_t a = std::strlen(parts[0]), b = std::strlen(parts[1]),
-                          c = std::strlen(parts[2]) + 1;
-        auto* joined = static_cast<char*>(std::malloc(a + b + c));
-        std::memcpy(joined, parts[0], a);
-        std::memcpy(joined + a, parts[1], b);
-        std::memcpy(joined + a + b, parts[2], c);
-        benchmark::DoNotOptimize(joined);
-        std::free(joined);
+        copy_and_free(parts, std::strlen(parts[0]), std::strlen(parts[1]),
+                      std::strlen(parts[2]) + 1);
     }
 }
 
