@@ -15,11 +15,6 @@ using namespace e2e;
 
 namespace {
 
-// A test counter the test build publishes on its main window.
-long counter(const App& app, const wchar_t* name) {
-    return static_cast<long>(reinterpret_cast<INT_PTR>(GetPropW(app.main(), name)));
-}
-
 bool responsive(const App& app) {
     DWORD_PTR result;
     return SendMessageTimeoutW(app.main(), WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 2000, &result) != 0;
@@ -150,9 +145,9 @@ void clipboard_tests(const std::wstring& program) {
         app.set_text(编辑框2, L"new");
         clipboard.put(L"kept");
         app.click(按钮2);
-        CHECK(wait_until([&] { return counter(app, L"LinkGenCopyResult") != 0; }), L"the copy ran");
-        CHECK_EQ(counter(app, L"LinkGenCopyResult"), 2L, L"the copy reports failure");
-        CHECK_EQ(counter(app, L"LinkGenGlobalBlocks"), 0L, L"no global block left behind");
+        CHECK(wait_until([&] { return app.counter(L"LinkGenCopyResult") != 0; }), L"the copy ran");
+        CHECK_EQ(app.counter(L"LinkGenCopyResult"), 2L, L"the copy reports failure");
+        CHECK_EQ(app.counter(L"LinkGenGlobalBlocks"), 0L, L"no global block left behind");
         CHECK_EQ(clipboard.unicode(), std::wstring(f.expected), L"clipboard afterwards");
         CHECK(responsive(app), L"the program goes on");
     }
@@ -162,9 +157,8 @@ void clipboard_tests(const std::wstring& program) {
         if (!CHECK(app.started(), L"the main window appears")) return;
         app.set_text(编辑框2, L"x");
         app.click(按钮2);
-        CHECK(wait_until([&] { return counter(app, L"LinkGenCopyResult") == 1; }),
-              L"copy succeeds");
-        CHECK_EQ(counter(app, L"LinkGenGlobalBlocks"), 0L, L"every block went to the clipboard");
+        CHECK(wait_until([&] { return app.counter(L"LinkGenCopyResult") == 1; }), L"copy succeeds");
+        CHECK_EQ(app.counter(L"LinkGenGlobalBlocks"), 0L, L"every block went to the clipboard");
     }
 }
 

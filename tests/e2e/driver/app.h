@@ -44,6 +44,10 @@ public:
     DWORD thread_id() const { return thread_id_; }
     HANDLE process() const { return process_; }
     DWORD process_id() const { return process_id_; }
+    // A counter the test build publishes on its main window (0 until it is first set).
+    long counter(const wchar_t* name) const {
+        return static_cast<long>(reinterpret_cast<INT_PTR>(GetPropW(main_, name)));
+    }
 
     // The main window's control at `place` (its place in the list, from 1).
     HWND control(int place) const { return GetDlgItem(main_, place); }

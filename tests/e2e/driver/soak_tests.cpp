@@ -122,7 +122,7 @@ void clipboard_soak_tests(const std::wstring& program) {
             continue;
         }
         const bool answered = click_now(app.control(按钮2));
-        const long result = reinterpret_cast<INT_PTR>(GetPropW(app.main(), L"LinkGenCopyResult"));
+        const long result = app.counter(L"LinkGenCopyResult");
         if (held) other.release();
         const bool success = answered && result == 1;
         success ? ++succeeded : ++failed;
