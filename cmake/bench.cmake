@@ -16,5 +16,6 @@ target_compile_definitions(bare_picture PRIVATE BARE_PICTURE)
 target_link_libraries(bare_picture PRIVATE user32 gdi32 ole32 uuid kernel32)
 
 add_executable(window_bench ${bench}/window_bench.cpp)
+target_include_directories(window_bench PRIVATE ${CMAKE_CURRENT_SOURCE_DIR}/tests/e2e/driver)
 target_link_options(window_bench PRIVATE -municode -static)
 target_link_libraries(window_bench PRIVATE user32 gdi32 psapi kernel32)

@@ -7,12 +7,13 @@
 //    the same JPEG with WIC and shows it.
 // Writes a Markdown table to RESULTS.
 #include <windows.h>
-#include <psapi.h>
 
 #include <algorithm>
 #include <cstdio>
 #include <string>
 #include <vector>
+
+#include "process_memory.h"
 
 namespace {
 
@@ -92,20 +93,6 @@ struct Running {
     Running& operator=(const Running&) = delete;
 };
 
-struct Memory {
-    double working_set_kb = 0, private_kb = 0;
-};
-
-// Working set, and private memory: PrivateUsage, or under Wine (which reports none)
-// PagefileUsage, the process's anonymous resident memory plus swap.
-Memory memory_of(HANDLE process) {
-    PROCESS_MEMORY_COUNTERS_EX m = {};
-    m.cb = sizeof m;
-    GetProcessMemoryInfo(process, reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&m), sizeof m);
-    return {m.WorkingSetSize / 1024.0,
-            (m.PrivateUsage != 0 ? m.PrivateUsage : m.PagefileUsage) / 1024.0};
-}
-
 // Starts `exe`, records its start time and, once it has settled, its memory.
 void start_once(const std::wstring& exe, std::vector<double>& start, std::vector<double>& ws,
                 std::vector<double>& priv) {
@@ -113,9 +100,9 @@ void start_once(const std::wstring& exe, std::vector<double>& start, std::vector
     if (app.window == nullptr) return;
     start.push_back(app.start_ms);
     Sleep(300);
-    const Memory m = memory_of(app.pi.hProcess);
-    ws.push_back(m.working_set_kb);
-    priv.push_back(m.private_kb);
+    const e2e::ProcessMemory m = e2e::process_memory(app.pi.hProcess);
+    ws.push_back(m.working_set / 1024.0);
+    priv.push_back(m.private_bytes / 1024.0);
 }
 
 // The picture's point (100,100) is dark grey; the window's face is light.

@@ -1,12 +1,12 @@
 #include "usage.h"
 
-#include <psapi.h>
 #include <winternl.h>
 
 #include <cstdint>
 #include <vector>
 
 #include "check.h"
+#include "process_memory.h"
 
 namespace e2e {
 
@@ -89,13 +89,7 @@ Usage usage_of(HANDLE process, DWORD process_id) {
     const DWORD gdi = GetGuiResources(process, GR_GDIOBJECTS);
     u.user_objects = user != 0 ? static_cast<long>(user) : window_count(process_id);
     u.gdi_objects = gdi != 0 ? static_cast<long>(gdi) : gdi_table_count(process);
-    PROCESS_MEMORY_COUNTERS_EX memory = {};
-    memory.cb = sizeof memory;
-    if (GetProcessMemoryInfo(process, reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&memory),
-                             sizeof memory)) {
-        u.private_bytes = static_cast<long long>(memory.PrivateUsage != 0 ? memory.PrivateUsage
-                                                                          : memory.PagefileUsage);
-    }
+    u.private_bytes = process_memory(process).private_bytes;
     return u;
 }
 

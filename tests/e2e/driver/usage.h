@@ -17,7 +17,7 @@ struct Usage {
 // GetGuiResources answers 0 for every process under Wine; there the USER objects are
 // counted as the process's windows and the GDI objects from the handle table the system
 // keeps in the process. Private memory is PrivateUsage, or under Wine (which reports none)
-// PagefileUsage: the process's anonymous resident memory plus swap.
+// PagefileUsage (see process_memory.h).
 Usage usage_of(HANDLE process, DWORD process_id);
 std::wstring show(const Usage& u);
 
