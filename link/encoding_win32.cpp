@@ -27,8 +27,16 @@ WideText to_wide(const char* text, UINT code_page) {
 
 namespace {
 
+bool is_high_surrogate(wchar_t c) {
+    return c >= 0xD800 && c <= 0xDBFF;
+}
+
+bool is_low_surrogate(wchar_t c) {
+    return c >= 0xDC00 && c <= 0xDFFF;
+}
+
 bool is_surrogate(wchar_t c) {
-    return c >= 0xD800 && c <= 0xDFFF;
+    return is_high_surrogate(c) || is_low_surrogate(c);
 }
 
 // Copies `length` units to `out`, each surrogate pair and each lone surrogate as one '?';
@@ -36,10 +44,8 @@ bool is_surrogate(wchar_t c) {
 int fold_surrogates(const wchar_t* wide, int length, wchar_t* out) {
     int written = 0;
     for (int i = 0; i < length; ++i) {
-        const bool pair = wide[i] >= 0xD800 && wide[i] <= 0xDBFF && i + 1 < length &&
-                          wide[i + 1] >= 0xDC00 && wide[i + 1] <= 0xDFFF;
         out[written++] = is_surrogate(wide[i]) ? L'?' : wide[i];
-        if (pair) ++i;
+        if (is_high_surrogate(wide[i]) && i + 1 < length && is_low_surrogate(wide[i + 1])) ++i;
     }
     return written;
 }

@@ -63,17 +63,21 @@ std::size_t measure(const char* text) {
 
 }  // namespace
 
+#else
+
+namespace {
+
+std::size_t measure(const char* text) {
+    return std::strlen(text);
+}
+
+}  // namespace
+
+#endif
+
 std::size_t text_length(const char* text) {
     return text == nullptr ? 0 : measure(text);
 }
-
-#else
-
-std::size_t text_length(const char* text) {
-    return text == nullptr ? 0 : std::strlen(text);
-}
-
-#endif
 
 Text join_text_parts(std::size_t count, const char* const* parts, std::size_t* lengths) {
     std::size_t total = 1;  // the terminator
